@@ -1,0 +1,4 @@
+// The headless runner.
+#include "app/runner.h"
+
+int RunnerMain(int, char**) { return 0; }

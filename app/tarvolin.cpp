@@ -1,0 +1,2 @@
+// tarvolin: the game on the desktop.
+int main() { return 0; }

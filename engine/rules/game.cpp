@@ -1,0 +1,4 @@
+// The running game and the status panel.
+#include "engine/rules/game.h"
+
+void GameScreen() {}

@@ -1,0 +1,6 @@
+// Button actions and the exit dialog.
+#include "engine/ui/buttons.h"
+
+void ButtonAction(int) {}
+void OpenDialog() {}
+void CloseDialog() {}

@@ -1,0 +1,4 @@
+// The help screen.
+#include "engine/ui/help.h"
+
+void HelpScreen() {}

@@ -1,0 +1,4 @@
+// The info screen.
+#include "engine/ui/info.h"
+
+void InfoScreen() {}

@@ -1,0 +1,4 @@
+// The control panel.
+#include "engine/ui/panel.h"
+
+void DrawControlPanel() {}

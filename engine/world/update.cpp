@@ -1,0 +1,4 @@
+// Object update.
+#include "engine/world/update.h"
+
+void UpdateObjects() {}

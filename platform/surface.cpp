@@ -1,0 +1,124 @@
+// Picture surfaces: loading bitmaps into 16-bit pixels, and the two ways of drawing one picture
+// onto another, colour-keyed and additive.
+#include "platform/surface.h"
+
+#include <algorithm>
+#include <cstring>
+
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_BMP
+#define STBI_ONLY_PNG
+#define STBI_NO_SIMD
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wconversion"
+#pragma GCC diagnostic ignored "-Wsign-conversion"
+#pragma GCC diagnostic ignored "-Wshadow"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#include <stb_image.h>
+#pragma GCC diagnostic pop
+
+PictureSurface::PictureSurface(int width, int height)
+    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, 0) {
+  BuildOpaqueRuns();
+}
+
+void PictureSurface::LoadFromFile(const std::string& path) {
+  int width = 0;
+  int height = 0;
+  int channels = 0;
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) throw BitmapError(path + ": " + std::strerror(errno));
+  stbi_uc* rgb = stbi_load_from_file(file, &width, &height, &channels, 3);
+  std::fclose(file);
+  if (rgb == nullptr) {
+    throw BitmapError(path + ": not a readable bitmap (" + stbi_failure_reason() + ")");
+  }
+  LoadFromRgb(width, height, rgb);
+  stbi_image_free(rgb);
+}
+
+void PictureSurface::LoadFromRgb(int width, int height, const uint8_t* rgb) {
+  width_ = width;
+  height_ = height;
+  pixels_.resize(static_cast<size_t>(width) * height);
+  for (size_t i = 0; i < pixels_.size(); ++i) {
+    pixels_[i] = Rgb565(rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]);
+  }
+  BuildOpaqueRuns();
+}
+
+void PictureSurface::SetTransparentColour(unsigned r, unsigned g, unsigned b) {
+  key_ = Rgb565(r, g, b);
+  BuildOpaqueRuns();
+}
+
+void PictureSurface::Fill(TPixel colour) { std::fill(pixels_.begin(), pixels_.end(), colour); }
+
+void PictureSurface::BuildOpaqueRuns() {
+  runs_.clear();
+  rowRunStart_.assign(static_cast<size_t>(height_) + 1, 0);
+  for (int y = 0; y < height_; ++y) {
+    rowRunStart_[y] = static_cast<uint32_t>(runs_.size());
+    const TPixel* row = Row(y);
+    int x = 0;
+    while (x < width_) {
+      while (x < width_ && row[x] == key_) ++x;
+      const int start = x;
+      while (x < width_ && row[x] != key_) ++x;
+      if (x > start) {
+        runs_.push_back({static_cast<uint16_t>(start), static_cast<uint16_t>(x - start)});
+      }
+    }
+  }
+  rowRunStart_[height_] = static_cast<uint32_t>(runs_.size());
+}
+
+bool PictureSurface::Clip(int& x, int& y, const PictureSurface& src, TRect& source) const {
+  // The source rectangle first stays inside its own surface...
+  if (source.Left < 0) { x -= source.Left; source.Left = 0; }
+  if (source.Top < 0) { y -= source.Top; source.Top = 0; }
+  source.Right = std::min(source.Right, src.width_);
+  source.Bottom = std::min(source.Bottom, src.height_);
+  // ...then the destination inside this one.
+  if (x < 0) { source.Left -= x; x = 0; }
+  if (y < 0) { source.Top -= y; y = 0; }
+  source.Right = std::min(source.Right, source.Left + (width_ - x));
+  source.Bottom = std::min(source.Bottom, source.Top + (height_ - y));
+  return source.Right > source.Left && source.Bottom > source.Top;
+}
+
+void PictureSurface::CopyKeyed(int x, int y, const PictureSurface& src, TRect source) {
+  if (!Clip(x, y, src, source)) return;
+  for (int sy = source.Top; sy < source.Bottom; ++sy) {
+    const TPixel* from = src.Row(sy);
+    TPixel* to = Row(y + sy - source.Top) + (x - source.Left);
+    for (uint32_t r = src.rowRunStart_[sy]; r < src.rowRunStart_[sy + 1]; ++r) {
+      const int start = std::max<int>(src.runs_[r].Start, source.Left);
+      const int end = std::min<int>(src.runs_[r].Start + src.runs_[r].Length, source.Right);
+      if (start < end) std::memcpy(to + start, from + start, sizeof(TPixel) * (end - start));
+    }
+  }
+}
+
+void PictureSurface::AddBlend(int x, int y, const PictureSurface& src, TRect source,
+                              int strength) {
+  strength = std::clamp(strength, 0, 255);
+  if (strength == 0 || !Clip(x, y, src, source)) return;
+  const auto scale = [strength](unsigned channel) { return (channel * strength + 127) / 255; };
+  for (int sy = source.Top; sy < source.Bottom; ++sy) {
+    const TPixel* from = src.Row(sy);
+    TPixel* to = Row(y + sy - source.Top) + (x - source.Left);
+    for (uint32_t r = src.rowRunStart_[sy]; r < src.rowRunStart_[sy + 1]; ++r) {
+      const int start = std::max<int>(src.runs_[r].Start, source.Left);
+      const int end = std::min<int>(src.runs_[r].Start + src.runs_[r].Length, source.Right);
+      for (int sx = start; sx < end; ++sx) {
+        const TPixel s = from[sx];
+        const TPixel d = to[sx];
+        const unsigned red = std::min(31u, (d >> 11) + scale(s >> 11));
+        const unsigned green = std::min(63u, ((d >> 5) & 63u) + scale((s >> 5) & 63u));
+        const unsigned blue = std::min(31u, (d & 31u) + scale(s & 31u));
+        to[sx] = static_cast<TPixel>((red << 11) | (green << 5) | blue);
+      }
+    }
+  }
+}
