@@ -29,6 +29,10 @@ TForm1::TForm1(PlatformBackend& backend)
   BuildWaves(DXWaveList1);
 }
 
+TForm1::~TForm1() {
+  if (Form1 == this) Form1 = nullptr;
+}
+
 void TForm1::FormCreate() {
   TickCount = 0;
   DXTimer1.Enable();

@@ -16,6 +16,9 @@ class TForm1 {
  public:
   // Creates the components; the waves are built into the program and exist from here on.
   explicit TForm1(PlatformBackend& backend);
+  ~TForm1();
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
 
   DrawingSurface DXDraw1;
   FrameTimer DXTimer1;
