@@ -1,4 +1,5 @@
-// Lighting: the point lights added during a tick and the floor tiles they light.
+// Lighting: the point lights added during a tick and the floor tiles they light. The light list is
+// emptied at the start of every tick; the floor is laid out once per board.
 #pragma once
 
 #include <array>
@@ -10,16 +11,26 @@ inline std::array<int32_t, LightCapacity + 1> LightX{};
 inline std::array<int32_t, LightCapacity + 1> LightY{};
 inline std::array<double, LightCapacity + 1> LightPower{};
 
+// The floor: 30 columns of 28 tiles, 20 x 20 pixels each, all of one pattern.
 inline constexpr int FloorTileCapacity = 1100;
+inline constexpr int FloorColumns = 30;
+inline constexpr int FloorRows = 28;
+inline constexpr int FloorTileSize = 20;
+inline constexpr int FloorPatterns = 13;
+inline constexpr int DarkestTile = 1;
+inline constexpr int BrightestTile = 31;
 inline int32_t FloorTileCount = 0;
 inline std::array<int32_t, FloorTileCapacity + 1> TileX{};
 inline std::array<int32_t, FloorTileCapacity + 1> TileY{};
 inline std::array<int32_t, FloorTileCapacity + 1> TileBrightness{};
 inline std::array<int32_t, FloorTileCapacity + 1> TilePattern{};
 
-// Adds a light for this tick; lights beyond LightCapacity are ignored.
+// Called by the logic of a tick, before the floor is drawn. The strength is factor scaled by the
+// LICHT setting at the time of the call. Lights beyond LightCapacity in one tick are ignored.
 void AddLight(int x, int y, double factor);
-// Lays out the 840 floor tiles with one random pattern; NewGame sets FloorTileCount to 0 first.
+// Called by NewGame after it set FloorTileCount to 0: appends the 840 tiles, column by column,
+// all with one freshly drawn pattern 1..13.
 void BuildFloor();
-// Computes TileBrightness[i] (1..31) from this tick's lights.
+// Called by DrawFloor for every tile, every tick: TileBrightness[i] becomes 1..31 from this tick's
+// lights. A tile number outside 1..FloorTileCount is ignored.
 void LightTile(int i);
