@@ -18,9 +18,7 @@
 #pragma GCC diagnostic pop
 
 PictureSurface::PictureSurface(int width, int height)
-    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, 0) {
-  BuildOpaqueRuns();
-}
+    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, 0) {}
 
 void PictureSurface::LoadFromFile(const std::string& path) {
   int width = 0;
@@ -44,17 +42,20 @@ void PictureSurface::LoadFromRgb(int width, int height, const uint8_t* rgb) {
   for (size_t i = 0; i < pixels_.size(); ++i) {
     pixels_[i] = Rgb565(rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]);
   }
-  BuildOpaqueRuns();
+  runsStale_ = true;
 }
 
 void PictureSurface::SetTransparentColour(unsigned r, unsigned g, unsigned b) {
   key_ = Rgb565(r, g, b);
-  BuildOpaqueRuns();
+  runsStale_ = true;
 }
 
-void PictureSurface::Fill(TPixel colour) { std::fill(pixels_.begin(), pixels_.end(), colour); }
+void PictureSurface::Fill(TPixel colour) {
+  std::fill(pixels_.begin(), pixels_.end(), colour);
+  runsStale_ = true;
+}
 
-void PictureSurface::BuildOpaqueRuns() {
+void PictureSurface::BuildOpaqueRuns() const {
   runs_.clear();
   rowRunStart_.assign(static_cast<size_t>(height_) + 1, 0);
   for (int y = 0; y < height_; ++y) {
@@ -71,6 +72,7 @@ void PictureSurface::BuildOpaqueRuns() {
     }
   }
   rowRunStart_[height_] = static_cast<uint32_t>(runs_.size());
+  runsStale_ = false;
 }
 
 bool PictureSurface::Clip(int& x, int& y, const PictureSurface& src, TRect& source) const {
@@ -87,38 +89,45 @@ bool PictureSurface::Clip(int& x, int& y, const PictureSurface& src, TRect& sour
   return source.Right > source.Left && source.Bottom > source.Top;
 }
 
-void PictureSurface::CopyKeyed(int x, int y, const PictureSurface& src, TRect source) {
+template <typename SpanAction>
+void PictureSurface::ForEachOpaqueSpan(int x, int y, const PictureSurface& src, TRect source,
+                                       SpanAction action) {
   if (!Clip(x, y, src, source)) return;
+  src.RefreshOpaqueRuns();
+  // a source column sx lands on column sx + shift of this surface
+  const int shift = x - source.Left;
   for (int sy = source.Top; sy < source.Bottom; ++sy) {
     const TPixel* from = src.Row(sy);
-    TPixel* to = Row(y + sy - source.Top) + (x - source.Left);
+    TPixel* to = Row(y + sy - source.Top);
     for (uint32_t r = src.rowRunStart_[sy]; r < src.rowRunStart_[sy + 1]; ++r) {
       const int start = std::max<int>(src.runs_[r].Start, source.Left);
       const int end = std::min<int>(src.runs_[r].Start + src.runs_[r].Length, source.Right);
-      if (start < end) std::memcpy(to + start, from + start, sizeof(TPixel) * (end - start));
+      if (start < end) action(from + start, to + start + shift, end - start);
     }
   }
+}
+
+void PictureSurface::CopyKeyed(int x, int y, const PictureSurface& src, TRect source) {
+  ForEachOpaqueSpan(x, y, src, source, [](const TPixel* from, TPixel* to, int count) {
+    std::memcpy(to, from, sizeof(TPixel) * static_cast<size_t>(count));
+  });
 }
 
 void PictureSurface::AddBlend(int x, int y, const PictureSurface& src, TRect source,
                               int strength) {
   strength = std::clamp(strength, 0, 255);
-  if (strength == 0 || !Clip(x, y, src, source)) return;
-  const auto scale = [strength](unsigned channel) { return (channel * strength + 127) / 255; };
-  for (int sy = source.Top; sy < source.Bottom; ++sy) {
-    const TPixel* from = src.Row(sy);
-    TPixel* to = Row(y + sy - source.Top) + (x - source.Left);
-    for (uint32_t r = src.rowRunStart_[sy]; r < src.rowRunStart_[sy + 1]; ++r) {
-      const int start = std::max<int>(src.runs_[r].Start, source.Left);
-      const int end = std::min<int>(src.runs_[r].Start + src.runs_[r].Length, source.Right);
-      for (int sx = start; sx < end; ++sx) {
-        const TPixel s = from[sx];
-        const TPixel d = to[sx];
-        const unsigned red = std::min(31u, (d >> 11) + scale(s >> 11));
-        const unsigned green = std::min(63u, ((d >> 5) & 63u) + scale((s >> 5) & 63u));
-        const unsigned blue = std::min(31u, (d & 31u) + scale(s & 31u));
-        to[sx] = static_cast<TPixel>((red << 11) | (green << 5) | blue);
-      }
+  if (strength == 0) return;
+  const auto scale = [strength](unsigned channel) {
+    return (channel * static_cast<unsigned>(strength) + 127) / 255;
+  };
+  ForEachOpaqueSpan(x, y, src, source, [&scale](const TPixel* from, TPixel* to, int count) {
+    for (int i = 0; i < count; ++i) {
+      const TPixel s = from[i];
+      const TPixel d = to[i];
+      const unsigned red = std::min(31u, (d >> 11) + scale(s >> 11));
+      const unsigned green = std::min(63u, ((d >> 5) & 63u) + scale((s >> 5) & 63u));
+      const unsigned blue = std::min(31u, (d & 31u) + scale(s & 31u));
+      to[i] = static_cast<TPixel>((red << 11) | (green << 5) | blue);
     }
-  }
+  });
 }

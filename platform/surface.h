@@ -47,7 +47,11 @@ class PictureSurface {
   int Width() const { return width_; }
   int Height() const { return height_; }
   bool Empty() const { return width_ == 0 || height_ == 0; }
-  TPixel* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  // Writing pixels through Row or At is seen by the next copy from this surface.
+  TPixel* Row(int y) {
+    runsStale_ = true;
+    return pixels_.data() + static_cast<size_t>(y) * width_;
+  }
   const TPixel* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
   TPixel& At(int x, int y) { return Row(y)[x]; }
   TPixel At(int x, int y) const { return Row(y)[x]; }
@@ -65,7 +69,15 @@ class PictureSurface {
     uint16_t Length;
   };
   // Recomputes, per row, the runs of pixels that are not the key, so a copy is a few memcpy calls.
-  void BuildOpaqueRuns();
+  // A copy from this surface first rebuilds them if its pixels or key changed since.
+  void BuildOpaqueRuns() const;
+  void RefreshOpaqueRuns() const {
+    if (runsStale_) BuildOpaqueRuns();
+  }
+  // Calls action(from, to, count) for every run of non-key pixels of a clipped copy of source to
+  // (x, y).
+  template <typename SpanAction>
+  void ForEachOpaqueSpan(int x, int y, const PictureSurface& src, TRect source, SpanAction action);
   // Clips a copy of source to (x, y) against both surfaces; false when nothing is left.
   bool Clip(int& x, int& y, const PictureSurface& src, TRect& source) const;
 
@@ -73,6 +85,7 @@ class PictureSurface {
   int height_ = 0;
   TPixel key_ = 0;
   std::vector<TPixel> pixels_;
-  std::vector<OpaqueRun> runs_;
-  std::vector<uint32_t> rowRunStart_;  // height + 1 entries into runs_
+  mutable std::vector<OpaqueRun> runs_;
+  mutable std::vector<uint32_t> rowRunStart_;  // height + 1 entries into runs_
+  mutable bool runsStale_ = true;
 };

@@ -17,22 +17,19 @@ constexpr double LightReach = 512.0;
 constexpr double NearestDistance = 0.0001;
 // Subtracted from the summed contributions, so faint light leaves the floor dark.
 constexpr int Ambient = 10;
+constexpr double RoundingLimit = 1.0e6;
 
-// Any single light this strong already lights a tile fully; the cap keeps the sum of all lights
-// far inside int range whatever factor a caller passes.
-constexpr double ContributionLimit = 1.0e6;
+}  // namespace
 
-// Rounds to the nearest integer, halves to the even one, whatever rounding mode is set.
 int RoundHalfEven(double value) {
-  value = std::clamp(value, -ContributionLimit, ContributionLimit);
+  // far beyond anything a tile or a sprite needs, and keeps a sum of 50 lights inside int range
+  value = std::clamp(value, -RoundingLimit, RoundingLimit);
   const double lower = std::floor(value);
   const double fraction = value - lower;
   double rounded = lower;
   if (fraction > 0.5 || (fraction == 0.5 && std::fmod(lower, 2.0) != 0.0)) rounded = lower + 1.0;
   return static_cast<int>(rounded);
 }
-
-}  // namespace
 
 void AddLight(int x, int y, double factor) {
   if (LightCount >= LightCapacity) return;  // the game's own callers never need more

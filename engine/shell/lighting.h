@@ -34,3 +34,6 @@ void BuildFloor();
 // Called by DrawFloor for every tile, every tick: TileBrightness[i] becomes 1..31 from this tick's
 // lights. A tile number outside 1..FloorTileCount is ignored.
 void LightTile(int i);
+// The nearest integer, halves to the even one, whatever rounding mode is set; the floor's light
+// and the swung sprite positions round this way. Values beyond +-1e6 are cut to that.
+int RoundHalfEven(double value);

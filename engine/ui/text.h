@@ -38,5 +38,8 @@ int16_t LargeFontGlyph(unsigned char ch);
 // Cell size and advance of a font number; 0 for a number that is no font.
 int FontCellSize(int font);
 int FontAdvance(int font);
+// True for the large fonts (2, 3, 4), whose entries with an AddStrength above 0 are blended
+// additively; the small fonts are always copied plainly.
+bool FontBlends(int font);
 // Called once per tick before the logic: TextCount 0 and every Glyph -1.
 void ResetTextQueue();
