@@ -107,6 +107,9 @@ int FontCellSize(int font) {
 int FontAdvance(int font) {
   return MetricsOf(font).Advance;
 }
+bool FontBlends(int font) {
+  return MetricsOf(font).Large;
+}
 
 void QueueText(int x, int y, int font, int addStrength, std::string_view text) {
   const int advance = FontAdvance(font);
