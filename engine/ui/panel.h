@@ -2,4 +2,20 @@
 // and the title, queued every tick on every screen.
 #pragma once
 
+#include <cstdint>
+
+#include "engine/text1252.h"
+
+// The credit lines of the bottom bar, in the small font.
+inline constexpr std::string_view CreditLine1 = "FREEWARE";
+inline constexpr std::string_view CreditLine2 = "NUR MIT DER MAUS!";
+
+// Called by the frame routine once per frame on every screen, after the screen's routine and
+// before the object update. Queues the panel's texts; while no game runs (or the game has ended)
+// a click on a menu entry selects that game type, and a new type gets its board at once.
 void DrawControlPanel();
+
+// A score right-aligned in seven characters: padded on the left with spaces (a negative score
+// counts as below 10). False, with text left empty, for a score of 10000000 or more, which is not
+// shown.
+bool FormatBoardScore(int32_t score, TShortString<16>& text);
