@@ -2,6 +2,7 @@
 // rule steps of a running game and the hand-over of a winning game to the winner entry.
 #include "engine/rules/game.h"
 
+#include <array>
 #include <string_view>
 
 #include "engine/globals.h"
@@ -48,11 +49,16 @@ TBoardCounts CountBoard() {
   return counts;
 }
 
+struct TLamp {
+  int X;
+  int Y;
+};
+// One lamp in each corner of the board area.
+constexpr std::array<TLamp, 4> CornerLamps = {{{120, 120}, {580, 120}, {120, 480}, {580, 480}}};
+constexpr double LampFactor = 3.0;
+
 void AddCornerLamps() {
-  AddLight(120, 120, 3.0);
-  AddLight(580, 120, 3.0);
-  AddLight(120, 480, 3.0);
-  AddLight(580, 480, 3.0);
+  for (const TLamp& lamp : CornerLamps) AddLight(lamp.X, lamp.Y, LampFactor);
 }
 
 // A label and its value as one text, so the digits follow the label without a gap.
