@@ -183,7 +183,7 @@ void AddLayoutFields(const TLayout& layout) {
 
 /*
 =====================================================================
-STORE AND LINKS
+FIELDS, LINKS AND THE VALUES OF A NEW GAME
 =====================================================================
 */
 
