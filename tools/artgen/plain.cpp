@@ -7,7 +7,9 @@ static TCanvas Plain(int w, int h, TColour key, TColour ink) {
   return c;
 }
 
-TCanvas PaintLayout() { return Plain(800, 600, Black, {90, 90, 110}); }
-TCanvas PaintButtons() { return Plain(64, 864, Black, {90, 90, 110}); }
-TCanvas PaintExplosions() { return Plain(450, 2100, Black, {250, 200, 50}); }
-TCanvas PaintFloor() { return Plain(640, 280, Black, {60, 60, 60}); }
+TCanvas PaintExplosions() {
+  return Plain(450, 2100, Black, {250, 200, 50});
+}
+TCanvas PaintFloor() {
+  return Plain(640, 280, Black, {60, 60, 60});
+}
