@@ -21,6 +21,7 @@ bool FrameIsBlack(const PictureSurface& frame) {
 }
 
 TEST(FrameLoop, TenBlackTicksThenTheLoadTickDrawsTheFirstPicture) {
+  Screen = 0;  // as at program start: no screen until the board is built
   HeadlessGame game;
   game.RunTo(LoadTick);
   EXPECT_EQ(game.Backend.FramesPresented(), 10);
