@@ -18,6 +18,9 @@ constexpr int EnterX = 52, EnterY = 398;
 constexpr int SpielX = 153, SpielY = 27;
 constexpr int NeinX = 481, NeinY = 348;
 
+// Ticks a game over is looked at before START, at least.
+constexpr int GameOverPause = 10;
+
 // A store row is picked up by pressing over its middle stone.
 constexpr int StoreMiddleY = 132;
 int StoreRowX(int row) {
@@ -124,6 +127,13 @@ void TBot::Act(TRunnerGame& game) {
   if (Screen != ScreenWinnerEntry) {
     lettersTyped_ = 0;
     enterPressed_ = false;
+  }
+  if (!GameEnded) gameOverSeen_ = false;
+  if (Screen == ScreenGame && GameRunning && GameEnded && !gameOverSeen_) {
+    // a person reads GAME OVER first; a winning score opens the name entry meanwhile
+    gameOverSeen_ = true;
+    pause_ = GameOverPause + Below(GameOverPause);
+    return;
   }
   if (DialogOpen) {
     PressAt(game, NeinX, NeinY);

@@ -44,6 +44,7 @@ class TBot {
   int pause_ = 0;         // ticks to wait before the next choice
   int lettersTyped_ = 0;  // letter clicks on the current winner entry
   bool enterPressed_ = false;
+  bool gameOverSeen_ = false;  // the bot has looked at the game-over screen
 
   // The stones of the column being judged, on the fields where they would come to rest.
   std::array<int, 3> landingField_{};
