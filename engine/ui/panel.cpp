@@ -130,7 +130,7 @@ void QueueWinnersBoard() {
     label.Append('.');
     QueueText(646, y, font, 0, label.View());
     QueueText(660, y, font, 0, WinnerNames[GameMode][place].View());
-    TShortString<16> score;
+    TBoardScoreText score;
     if (FormatBoardScore(WinnerScores[GameMode][place], score)) {
       QueueText(700, y, font, 0, score.View());
     }
@@ -151,7 +151,7 @@ void QueueTitle() {
 
 }  // namespace
 
-bool FormatBoardScore(int32_t score, TShortString<16>& text) {
+bool FormatBoardScore(int32_t score, TBoardScoreText& text) {
   text.Clear();
   if (score >= BoardScoreLimit) return false;
   // one space fewer for every digit beyond the first

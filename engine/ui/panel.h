@@ -17,5 +17,6 @@ void DrawControlPanel();
 
 // A score right-aligned in seven characters: padded on the left with spaces (a negative score
 // counts as below 10). False, with text left empty, for a score of 10000000 or more, which is not
-// shown.
-bool FormatBoardScore(int32_t score, TShortString<16>& text);
+// shown. The text has room for six spaces and the longest negative number.
+using TBoardScoreText = TShortString<20>;
+bool FormatBoardScore(int32_t score, TBoardScoreText& text);
