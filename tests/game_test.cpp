@@ -279,4 +279,27 @@ TEST(GameScreenInPlay, TheHandOverPlaysTheFanfareAndRunsTheWinnerEntryInTheSameT
   EXPECT_EQ(game.Backend.Plays()[0].Pan, 0);
 }
 
+TEST(GameScreenInPlay, TheStoreCountsDownOnlyWhileAGameRunsOnTheGameScreen) {
+  HeadlessGame game;
+  game.Load();
+  game.Move(51, 200);  // START
+  game.Press(TMouseButton::Left);
+  game.Tick();
+  game.Release(TMouseButton::Left);
+  ASSERT_EQ(GameRunning, 1);
+  const int row = CurrentRow;
+  const int32_t started = RowCountdown[row];
+  game.Tick(5);
+  EXPECT_EQ(RowCountdown[row], started - 5);
+
+  Screen = ScreenHelp;  // the game pauses while another screen is shown
+  game.Tick(5);
+  EXPECT_EQ(RowCountdown[row], started - 5);
+
+  Screen = ScreenGame;
+  GameEnded = 1;
+  game.Tick(5);
+  EXPECT_EQ(RowCountdown[row], started - 5);
+}
+
 }  // namespace
