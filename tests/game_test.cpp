@@ -156,7 +156,6 @@ TEST_F(GameScreenTest, ScoreIsRightAlignedInSevenCharacters) {
     ASSERT_TRUE(score.has_value());
     EXPECT_EQ(score->Text, c.Shown);
     EXPECT_EQ(score->Font, 6);
-    // the digits stand one advance apart from x + 8 on, so 1234 starts at x 732
   }
 }
 

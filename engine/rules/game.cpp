@@ -23,7 +23,7 @@ constexpr int FontSmall = 1;
 constexpr int FontLarge = 3;
 constexpr int ScoreWidth = 7;  // the score is right-aligned in seven characters
 constexpr int32_t ScoreShownBelow = 10000000;
-constexpr int StoreFieldsAndFrame = 42;  // taken off the field count shown as "FELDER :"
+constexpr int FieldsNotShown = 42;  // "FELDER :" leaves the store's 24 fields and 18 more out
 constexpr int ColumnStones = 3;
 constexpr int TuschSound = 13;
 
@@ -71,7 +71,7 @@ void QueueStatistic(int y, std::string_view label, int32_t value) {
 
 void QueueStatistics(const TBoardCounts& counts) {
   QueueText(680, 200, FontHeading, 0, "SPIEL");
-  QueueStatistic(240, "FELDER :", counts.Fields - StoreFieldsAndFrame);
+  QueueStatistic(240, "FELDER :", counts.Fields - FieldsNotShown);
   QueueStatistic(250, "STEINE :", counts.Stones);
   QueueStatistic(260, "EINGEL.:", StonesPlaced);
   // stones lost to a drop with too little room were never placed, so only explosions count
