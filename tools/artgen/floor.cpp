@@ -82,11 +82,13 @@ TCanvas PaintFloor() {
   TCanvas sheet((Brightnesses + 1) * Tile, (Patterns + 1) * Tile, Black);
   for (int pattern = 1; pattern <= Patterns; ++pattern) {
     for (int brightness = 1; brightness <= Brightnesses; ++brightness) {
-      // from nearly black at 1 to bright at 31, rising a little faster at the bright end
-      const double level = 0.05 + 0.95 * std::pow((brightness - 1) / 30.0, 1.25);
+      // from nearly black at 1 to bright at 31, each step clearly above the one before
+      const double level = 0.06 + 0.94 * std::pow((brightness - 1) / 30.0, 1.1);
       for (int y = 0; y < Tile; ++y) {
         for (int x = 0; x < Tile; ++x) {
-          const double shade = 0.72 + 0.28 * PatternValue(pattern, x, y);
+          // a fine grain on every pattern, so no two steps of light look alike
+          const double shade =
+              0.72 + 0.26 * PatternValue(pattern, x, y) + 0.05 * Grain(x, y, pattern);
           const TColour c = Scale(Tint[pattern], level * shade * 1.25);
           sheet.Set(brightness * Tile + x, pattern * Tile + y, NotKeyBlack(c));
         }
