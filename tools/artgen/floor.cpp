@@ -83,7 +83,7 @@ TCanvas PaintFloor() {
   for (int pattern = 1; pattern <= Patterns; ++pattern) {
     for (int brightness = 1; brightness <= Brightnesses; ++brightness) {
       // from nearly black at 1 to bright at 31, each step clearly above the one before
-      const double level = 0.06 + 0.94 * std::pow((brightness - 1) / 30.0, 1.1);
+      const double level = 0.065 + 0.735 * std::pow((brightness - 1) / 30.0, 1.1);
       for (int y = 0; y < Tile; ++y) {
         for (int x = 0; x < Tile; ++x) {
           // a fine grain on every pattern, so no two steps of light look alike
