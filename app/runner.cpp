@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <limits>
@@ -271,6 +272,14 @@ std::string TRunner::Run(const TCommand& command) {
   return {};
 }
 
+// The running executable's own path, so the art beside it is found also when the runner was
+// started through PATH; argv[0] when the system does not tell.
+std::string ExecutablePath(const char* argv0) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string(argv0) : self.string();
+}
+
 // Runs the script to its end or to its first bad line.
 int RunScript(std::istream& script, std::string_view scriptName) {
   TRunner runner;
@@ -295,7 +304,7 @@ int RunnerMain(int argc, char** argv) {
     std::cerr << "usage: tarvolin-headless SCRIPT   (a file, or - for standard input)\n";
     return ExitBadLine;
   }
-  SetExecutablePath(argv[0]);
+  SetExecutablePath(ExecutablePath(argv[0]));
   const std::string_view scriptName = argv[1];
   std::ifstream file;
   if (scriptName != "-") {
