@@ -107,7 +107,10 @@ constexpr int64_t Int32Max = std::numeric_limits<int32_t>::max();
 constexpr int64_t Int64Max = std::numeric_limits<int64_t>::max();
 
 std::string Quoted(std::string_view word) {
-  return "\"" + std::string(word) + "\"";
+  std::string quoted = "\"";
+  quoted += word;
+  quoted += '"';
+  return quoted;
 }
 
 // A decimal integer within min..max; a sign other than a leading minus is not a decimal integer.
