@@ -28,10 +28,10 @@ constexpr int ExitCannotStart = 1;
 
 // ---------------------------------------------------------------------------------------------
 // READING A LINE
-// A line is words separated by spaces; # starts a comment. No command takes more than 3 words
-// after its name, so a fifth word is always one too many.
+// A line is words separated by spaces; # starts a comment. No command takes more than two
+// words after its name, so a fourth word is always one too many.
 
-constexpr int MaxWords = 5;
+constexpr int MaxWords = 3;
 
 struct TWords {
   std::array<std::string_view, MaxWords> Word{};

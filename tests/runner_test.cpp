@@ -487,6 +487,7 @@ TEST_F(RunnerTest, BadLineStopsTheScriptAndIsNamed) {
       {ready, "tick 99999999999999999999", "out of range"},
       {ready, "click 1 2.5", "not a decimal integer"},
       {ready, "tick 1 2", "too many"},
+      {ready, "press left ctrl now", "too many"},
       {ready, "move 5", "missing"},
       {ready, "state", "missing"},
       {ready, "press top", "unknown mouse button"},
