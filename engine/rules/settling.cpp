@@ -119,7 +119,7 @@ void MatchPass() {
 }
 
 void ExplodeMarked() {
-  // a lone mark cannot score: every group marks at least three stones
+  // anything marked makes GroupCount at least 3: a group has three stones or more
   if (GroupCount <= 2) return;
   bool exploded = false;
   for (int field = 1; field <= PoolCapacity; ++field) {
