@@ -15,50 +15,7 @@
 #include "engine/ui/text.h"
 #include "engine/world/layouts.h"
 #include "engine/world/pool.h"
-
-// Board fixture, shared with store_test.cpp.
-
-// Empties the per-frame channels as the frame loop does before the game screen runs.
-void BeginFrame() {
-  AllocCursor = PoolCapacity;
-  LightCount = 0;
-  ResetTextQueue();
-  ClearSoundTriggers();
-}
-
-// A fresh board of the game type with a game running, the mouse away and no pop-ups.
-void StartBoardGame(int gameMode) {
-  RandomSeed(1);
-  GameMode = gameMode;
-  NewGame();
-  GameRunning = 1;
-  // the object update gives every field its drawn half width each frame; these tests skip it
-  for (int id = 1; id <= PoolCapacity; ++id) {
-    if (IsLive(id) && Pool.Kind[id] == KindBoard && Pool.SubKind[id] == SubKindField) {
-      Pool.HalfWidth[id] = 14;
-    }
-  }
-  MouseX = 0;
-  MouseY = 0;
-  LeftButton = 0;
-  ClearScorePopups();
-  BeginFrame();
-}
-
-// The board field centred at (x, y), 0 when there is none.
-int BoardFieldAt(int x, int y) {
-  for (int id = 1; id <= PoolCapacity; ++id) {
-    if (IsBoardField(id) && Pool.X[id] == x && Pool.Y[id] == y) return id;
-  }
-  return 0;
-}
-
-// Spawns a stone of the colour and lays it on the field.
-int PutStoneOn(int field, int colour) {
-  const int stone = SpawnStone(Pool.X[field], Pool.Y[field], colour);
-  Pool.FieldStone[field] = static_cast<int16_t>(stone);
-  return stone;
-}
+#include "tests/board_fixture.h"
 
 namespace {
 

@@ -16,13 +16,8 @@
 #include "engine/text1252.h"
 #include "engine/ui/text.h"
 #include "engine/world/pool.h"
+#include "tests/board_fixture.h"
 #include "tests/test_support.h"
-
-// Board fixture, defined in settling_test.cpp.
-void BeginFrame();
-void StartBoardGame(int gameMode);
-int BoardFieldAt(int x, int y);
-int PutStoneOn(int field, int colour);
 
 namespace {
 
