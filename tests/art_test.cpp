@@ -40,8 +40,8 @@ constexpr SheetCase Sheets[] = {
     {"res/fboden/fliesenm.bmp", 640, 280, false, 0, 0, 25, 25},
     {"res/layouts/layout2.bmp", 800, 600, false, 300, 100, 10, 10},
     {"res/layouts/knoepfe2.bmp", 64, 864, false, 0, 0, 32, 24},
-    {"res/steine/felderm.bmp", 28, 208, false, 0, 0, 14, 13},
-    {"res/steine/schatten.bmp", 27, 54, true, 0, 0, 13, 13},
+    {"res/steine/felderm.bmp", 28, 208, false, 0, 0, 1, 13},  // the frame's left corner
+    {"res/steine/schatten.bmp", 27, 54, true, 0, 0, 13, 2},   // the ring under the top edge
     {"res/steine/steinem.bmp", 27, 150, false, 0, 0, 13, 12},
     {"res/effekte/expl.bmp", 450, 2100, false, 0, 0, 37, 37 + 5 * 75},
 };
@@ -129,6 +129,86 @@ TEST(Art, FloorBrightensStepByStepWithoutHoles) {
   // the darkest tile is nearly black, the brightest clearly bright
   EXPECT_LT(TileLight(floor, 1, 1), 400 * 6);
   EXPECT_GT(TileLight(floor, 31, 1), 400 * 45);
+}
+
+// The fields are drawn over the stones, so each field picture is a frame whose opening shows the
+// stone lying on it: the stone's top-left is the field's top-left + (1, 1).
+constexpr int FieldWidth = 28, FieldHeight = 26, FieldPictures = 8, DropField = 8;
+constexpr int StoneWidth = 27, StoneHeight = 25, StoneColours = 6;
+
+TEST(Art, FieldsAreFramesWithAnOpeningForTheStone) {
+  const PictureSurface fields = LoadSheet("res/steine/felderm.bmp");
+  struct Probe {
+    const char* Where;
+    int X, Y;
+  };
+  // one pixel of each of the frame's six sides, well inside the hexagon
+  constexpr Probe RimProbes[] = {{"top", 14, 2},        {"bottom", 14, 23},
+                                 {"upper left", 4, 7},  {"upper right", 23, 7},
+                                 {"lower left", 4, 19}, {"lower right", 23, 19}};
+  for (int picture = 1; picture <= FieldPictures; ++picture) {
+    SCOPED_TRACE(picture);
+    const int top = (picture - 1) * FieldHeight;
+    for (const Probe& probe : RimProbes) {
+      EXPECT_NE(fields.At(probe.X, top + probe.Y), Black565) << probe.Where;
+    }
+    // the middle of the field, where the stone's body lies, is open
+    for (int y = 8; y <= 18; ++y) {
+      for (int x = 8; x <= 20; ++x) EXPECT_EQ(fields.At(x, top + y), Black565) << x << "," << y;
+    }
+  }
+}
+
+// A pixel of the stone's body: ink with ink on all four sides, so not the thin dark edge that
+// sets the stone off from what lies around it.
+bool StoneBody(const PictureSurface& stones, int colour, int x, int y) {
+  const auto ink = [&](int px, int py) {
+    return px >= 0 && py >= 0 && px < StoneWidth && py < StoneHeight &&
+           stones.At(px, (colour - 1) * StoneHeight + py) != Black565;
+  };
+  return ink(x, y) && ink(x - 1, y) && ink(x + 1, y) && ink(x, y - 1) && ink(x, y + 1);
+}
+
+TEST(Art, EveryStoneShowsNearlyWholeThroughEveryField) {
+  const PictureSurface fields = LoadSheet("res/steine/felderm.bmp");
+  const PictureSurface stones = LoadSheet("res/steine/steinem.bmp");
+  for (int picture = 1; picture <= FieldPictures; ++picture) {
+    for (int colour = 1; colour <= StoneColours; ++colour) {
+      int ink = 0, seen = 0;
+      for (int y = 0; y < StoneHeight; ++y) {
+        for (int x = 0; x < StoneWidth; ++x) {
+          if (!StoneBody(stones, colour, x, y)) continue;
+          ++ink;
+          if (fields.At(x + 1, (picture - 1) * FieldHeight + y + 1) == Black565) ++seen;
+        }
+      }
+      ASSERT_GT(ink, 150) << "stone " << colour;
+      // the drop field's sign reaches a little further into the top of the stone
+      const int share = picture == DropField ? 85 : 88;
+      EXPECT_GE(seen * 100, ink * share) << "field " << picture << " stone " << colour;
+    }
+  }
+}
+
+TEST(Art, EmptyFieldCastsARingAndAFullFieldAHexagon) {
+  const PictureSurface shadows = LoadSheet("res/steine/schatten.bmp");
+  struct ShadowCase {
+    int Frame;
+    int X, Y;
+    bool Dark;
+  };
+  constexpr ShadowCase Cases[] = {
+      {1, 13, 13, false}, {1, 13, 2, true}, {1, 2, 13, true}, {1, 13, 23, true},
+      {2, 13, 13, true},  {2, 13, 2, true}, {2, 8, 18, true}, {2, 0, 0, false},
+  };
+  for (const ShadowCase& c : Cases) {
+    const TPixel p = shadows.At(c.X, (c.Frame - 1) * 27 + c.Y);
+    if (c.Dark) {
+      EXPECT_EQ(p, Black565) << "frame " << c.Frame << " at " << c.X << "," << c.Y;
+    } else {
+      EXPECT_EQ(p, Magenta565) << "frame " << c.Frame << " at " << c.X << "," << c.Y;
+    }
+  }
 }
 
 TEST(Art, LayoutFramesTheBoardAndTheDialogBoxWithoutHoles) {

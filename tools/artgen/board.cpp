@@ -1,7 +1,7 @@
-// The board's pieces: the six jewel stones, the eight hexagonal field pictures and the two
+// The board's pieces: the six jewel stones, the eight hexagonal field frames and the two
 // shadows. Every stone colour has its own cut (round, square, triangle, rhombus, star, heart),
-// and a field shows the faint imprint of the stone that scores double on it, so colours can
-// also be told apart by shape.
+// so colours can also be told apart by shape; a field's frame has the colour of the stone that
+// scores double on it.
 #include <array>
 #include <cmath>
 
@@ -95,69 +95,74 @@ void PaintJewel(TCanvas& sheet, int top, const TPolygon& cut, TColour base, doub
   }
 }
 
-// A hexagonal field: a lit rim around a recessed face of the given colour, optionally carrying
-// an imprint.
+// A hexagonal field is a raised frame along the hexagon's edge; its inside stays open (the key),
+// because the fields are drawn over the stones and the stone lying on a field must show through.
+// The frame is lit on its outer slope where that faces the light and shaded on its inner step.
 struct TFieldLook {
-  TColour Face;
   TColour Rim;
-  double RimLight;  // how strongly the rim is lit, 0..1
+  double RimLight;  // how strongly the outer slope is lit, 0..1
+  TColour Step;     // the inner step, next to the opening
 };
 
-void PaintFieldHexagon(TCanvas& sheet, int top, const TFieldLook& look) {
-  const TPolygon hexagon = FieldHexagon(14, 13, 14, 12.1);
+// The frame's width, measured from the hexagon's edge to a pixel's centre. The stone fills the
+// field nearly from top to bottom, so the flat top and bottom are narrower than the slanted sides.
+constexpr double RimWidth = 2.7;
+constexpr double FlatRimWidth = 2.1;
+constexpr double RimSlope = 1.4;  // the outer part of the frame that catches the light
+
+const TPolygon& FieldOutline() {
+  static const TPolygon hexagon = FieldHexagon(14, 13, 14, 12.1);
+  return hexagon;
+}
+
+bool InHexagon(int x, int y) {
+  return PixelCoverage(FieldOutline(), x, y) >= 0.5;
+}
+
+// True for the pixels of the frame: inside the hexagon and near its edge.
+bool InRim(int x, int y) {
+  if (!InHexagon(x, y)) return false;
+  double nx = 0, ny = 0;
+  const double d = EdgeDistance(FieldOutline(), x + 0.5, y + 0.5, &nx, &ny);
+  return d < (std::fabs(nx) < 0.01 ? FlatRimWidth : RimWidth);
+}
+
+void PaintFieldRim(TCanvas& sheet, int top, const TFieldLook& look) {
   for (int y = 0; y < FieldHeight; ++y) {
     for (int x = 0; x < FieldWidth; ++x) {
-      const double coverage = PixelCoverage(hexagon, x, y);
-      if (coverage < 0.5) continue;
+      if (!InRim(x, y)) continue;
       double nx = 0, ny = 0;
-      const double d = EdgeDistance(hexagon, x + 0.5, y + 0.5, &nx, &ny);
-      TColour c = look.Face;
-      if (d < 2.2) {
-        // the rim: lit where it faces the light, in shade where it turns away
-        const double facing = -(nx * LightX + ny * LightY);
-        c = Scale(look.Rim, 0.75 + look.RimLight * 0.6 * facing);
-      } else if (d < 3.6) {
-        // the inner step of the recess is shaded the other way round
-        const double facing = nx * LightX + ny * LightY;
-        c = Scale(look.Face, 0.85 + 0.35 * facing);
-      } else {
-        const double tone = 0.92 + 0.12 * ((x + 0.5 - 14) * -0.04 + (y + 0.5 - 13) * -0.05) +
-                            0.05 * (Grain(x, y, 7) - 0.5);
-        c = Scale(look.Face, tone);
-      }
+      const double d = EdgeDistance(FieldOutline(), x + 0.5, y + 0.5, &nx, &ny);
+      const double facing = -(nx * LightX + ny * LightY);  // the outer slope faces outward
+      const TColour c = d < RimSlope ? Scale(look.Rim, 0.85 + look.RimLight * 0.45 * facing)
+                                     : Scale(look.Step, 0.9 - 0.3 * facing);
       sheet.Set(x, top + y, NotKeyBlack(c));
     }
   }
 }
 
-// Pushes the stone's cut into the face of a field: a faint shape, dark at the upper left edge and
-// light at the lower right, as if pressed in.
-void PaintImprint(TCanvas& sheet, int top, int colour, TColour face) {
-  const TPolygon cut = StoneCut(colour, 14, 13, 11);
-  for (int y = 0; y < FieldHeight; ++y) {
-    for (int x = 0; x < FieldWidth; ++x) {
-      if (PixelCoverage(cut, x, y) < 0.5) continue;
-      double nx = 0, ny = 0;
-      const double d = EdgeDistance(cut, x + 0.5, y + 0.5, &nx, &ny);
-      const double facing = nx * LightX + ny * LightY;  // inner walls facing the light are lit
-      const double tone = d < 1.3 ? 1.0 + 0.45 * facing : 1.12;
-      sheet.Set(x, top + y, NotKeyBlack(Scale(face, tone)));
+// The drop field's sign: in the top of the frame a bright arrowhead pointing down, the way the
+// stones will slide, edged in dark so it stands out on the gold. It ends above the stone's body.
+void PaintDropSign(TCanvas& sheet, int top) {
+  constexpr double TopY = 0.9, TipY = 7.4, HalfTop = 5.0;
+  const auto inArrow = [](int x, int y) {
+    const double px = x + 0.5 - 14, py = y + 0.5;
+    return py > TopY && py < TipY && std::fabs(px) < (TipY - py) * HalfTop / (TipY - TopY);
+  };
+  const auto nextToArrow = [&inArrow](int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        if (inArrow(x + dx, y + dy)) return true;
+      }
     }
-  }
-}
-
-// The drop field's sign: a chevron pointing down, the way the stones will slide.
-void PaintDropChevron(TCanvas& sheet, int top) {
-  for (int y = 0; y < FieldHeight; ++y) {
+    return false;
+  };
+  for (int y = 0; y < FieldHeight / 2; ++y) {
     for (int x = 0; x < FieldWidth; ++x) {
-      const double px = x + 0.5 - 14, py = y + 0.5 - 13;
-      for (double offset : {-4.0, 2.0}) {
-        // two chevrons: |x| * 0.8 from the tip line, strokes 2.4 pixels thick
-        const double v = (py - offset) + std::fabs(px) * 0.8;
-        if (std::fabs(px) < 7 && v > 0 && v < 2.4) {
-          const TColour c = Mix({255, 250, 200}, {255, 190, 60}, (offset + 4) / 6);
-          sheet.Set(x, top + y, c);
-        }
+      if (inArrow(x, y)) {
+        sheet.Set(x, top + y, Mix({255, 255, 235}, {255, 225, 110}, (y - 1) / 6.0));
+      } else if (nextToArrow(x, y) && !inArrow(x, y + 1) && InHexagon(x, y)) {
+        sheet.Set(x, top + y, {95, 55, 10});
       }
     }
   }
@@ -180,38 +185,36 @@ TCanvas PaintFields() {
   for (int picture = 1; picture <= FieldPictures; ++picture) {
     const int top = (picture - 1) * FieldHeight;
     if (picture <= StoneColours) {
-      // subdued: a darkened, greyed version of the stone's colour, so stones stand out on it
-      const TColour face = Mix(Scale(StoneColour[picture], 0.46), {44, 44, 50}, 0.3);
-      PaintFieldHexagon(sheet, top, {face, Mix(face, {150, 150, 160}, 0.35), 1.0});
-      PaintImprint(sheet, top, picture, face);
+      // subdued, yet clearly the colour of the stone that scores double here
+      const TColour rim = Mix(Scale(StoneColour[picture], 0.8), {80, 80, 88}, 0.2);
+      PaintFieldRim(sheet, top, {rim, 1.0, Scale(rim, 0.7)});
     } else if (picture == LitField) {
-      PaintFieldHexagon(sheet, top, {{150, 160, 175}, {235, 240, 250}, 0.6});
+      PaintFieldRim(sheet, top, {{230, 245, 255}, 0.3, {170, 225, 255}});
     } else {
-      PaintFieldHexagon(sheet, top, {{70, 60, 34}, {230, 190, 80}, 0.8});
-      PaintDropChevron(sheet, top);
+      PaintFieldRim(sheet, top, {{255, 190, 50}, 0.5, {255, 225, 130}});
+      PaintDropSign(sheet, top);
     }
   }
   return sheet;
 }
 
-// The shadows are black with a dithered fringe, so the floor shows through their soft edge.
-// Frame 1 is cast by an empty field, frame 2 by a field with a stone: larger and fuller.
+// The shadows are black with a dithered outer fringe, so the floor shows through their soft edge.
+// Frame 1 is cast by an empty field: only its raised frame throws a shadow, a dark ring, so the
+// floor seen through the field reads as a hole in the frame. Frame 2 is cast by a field holding
+// a stone: a full hexagon. Both lie 10 pixels right of and below the field.
 TCanvas PaintShadows() {
+  constexpr double RingWidth = 3.0;
   TCanvas sheet(ShadowSize, ShadowSize * 2, Magenta);
+  const TPolygon hexagon = FieldHexagon(13, 13, 13, 12);
   for (int frame = 1; frame <= 2; ++frame) {
-    const TPolygon hexagon =
-        FieldHexagon(13.5, 13.5, frame == 1 ? 13 : 13.5, frame == 1 ? 11 : 12.5);
-    const TPolygon stone = RegularPolygon(12.5, 12.5, 11.5, 11, 24, 0);
     const int top = (frame - 1) * ShadowSize;
     for (int y = 0; y < ShadowSize; ++y) {
       for (int x = 0; x < ShadowSize; ++x) {
         const double px = x + 0.5, py = y + 0.5;
-        double depth = Inside(hexagon, px, py) ? EdgeDistance(hexagon, px, py) : 0;
-        if (frame == 2 && Inside(stone, px, py))
-          depth = std::fmax(depth, EdgeDistance(stone, px, py) + 1);
-        if (depth <= 0) continue;
-        // the outer two pixels keep every other pixel, in a checker board
-        if (depth < 2.0 && (x + y) % 2 == 1) continue;
+        if (!Inside(hexagon, px, py)) continue;
+        const double d = EdgeDistance(hexagon, px, py);
+        if (frame == 1 && d > RingWidth) continue;
+        if (d < 1.0 && (x + y) % 2 == 1) continue;  // the outer pixel: every other one
         sheet.Set(x, top + y, Black);
       }
     }
