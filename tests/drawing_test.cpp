@@ -284,6 +284,7 @@ TEST_F(Drawing, WithoutAFloorSheetTheTilesAreLitButNotDrawn) {
   FloorSheet = nullptr;
   FloorTileCount = 0;
   BuildFloor();
+  LightLevel = 25000;
   LightCount = 0;
   AddLight(250, 250, 1.0);
   TileBrightness.fill(0);
