@@ -3,13 +3,39 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <string>
 
+namespace {
+
+// SDL falls back to drivers that draw into memory when no display can be reached; the game
+// would then run unseen. They are used only when asked for by name in SDL_VIDEODRIVER.
+bool DrawsNowhere(const char* driver) {
+  if (driver == nullptr) return true;
+  const bool memoryOnly = SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0;
+  const char* wanted = SDL_getenv("SDL_VIDEODRIVER");
+  return memoryOnly && (wanted == nullptr || SDL_strcasecmp(wanted, driver) != 0);
+}
+
+}  // namespace
+
 SdlDisplay::SdlDisplay(int pictureWidth, int pictureHeight)
-    : pictureWidth_(pictureWidth), pictureHeight_(pictureHeight) {
+    : pictureWidth_(pictureWidth),
+      pictureHeight_(pictureHeight),
+      shown_(static_cast<size_t>(pictureWidth) * pictureHeight) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) CloseAndFail("cannot open a display");
-  window_ = SDL_CreateWindow("TARVOLIN", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                             pictureWidth, pictureHeight, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (DrawsNowhere(SDL_GetCurrentVideoDriver())) {
+    SDL_SetError("no display found (neither DISPLAY nor WAYLAND_DISPLAY leads to one)");
+    CloseAndFail("cannot open a display");
+  }
+  // the window is made as large as the display from the start: without a window manager the
+  // full-screen request is not carried out, and the window would keep the picture's size
+  SDL_Rect bounds;
+  if (SDL_GetDisplayBounds(0, &bounds) != 0) {
+    bounds = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, pictureWidth, pictureHeight};
+  }
+  window_ = SDL_CreateWindow("TARVOLIN", bounds.x, bounds.y, bounds.w, bounds.h,
+                             SDL_WINDOW_FULLSCREEN_DESKTOP);
   if (window_ == nullptr) CloseAndFail("cannot open the game's window");
   renderer_ = SDL_CreateRenderer(window_, -1, 0);
   if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -21,9 +47,8 @@ SdlDisplay::SdlDisplay(int pictureWidth, int pictureHeight)
   if (texture_ == nullptr) CloseAndFail("cannot create the game's picture");
   SDL_ShowCursor(SDL_ENABLE);
   // black until the first flip, as the game's first frames are
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, SDL_ALPHA_OPAQUE);
-  SDL_RenderClear(renderer_);
-  SDL_RenderPresent(renderer_);
+  Upload();
+  Redraw();
 }
 
 SdlDisplay::~SdlDisplay() {
@@ -49,10 +74,18 @@ void SdlDisplay::Close() {
 
 void SdlDisplay::Show(const PictureSurface& picture) {
   if (picture.Width() != pictureWidth_ || picture.Height() != pictureHeight_) return;
-  // the back buffer's rows lie one after another, so it is uploaded as it is, without a copy
-  SDL_UpdateTexture(texture_, nullptr, picture.Row(0),
-                    pictureWidth_ * static_cast<int>(sizeof(TPixel)));
+  // a picture like the one on screen is not uploaded and scaled again: a game standing idle
+  // then costs next to nothing
+  const TPixel* pixels = picture.Row(0);
+  if (std::equal(pixels, pixels + shown_.size(), shown_.begin())) return;
+  std::copy_n(pixels, shown_.size(), shown_.begin());
+  Upload();
   Redraw();
+}
+
+void SdlDisplay::Upload() {
+  SDL_UpdateTexture(texture_, nullptr, shown_.data(),
+                    pictureWidth_ * static_cast<int>(sizeof(TPixel)));
 }
 
 void SdlDisplay::Redraw() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <vector>
 
 #include "platform/letterbox.h"
 #include "platform/surface.h"
@@ -44,10 +45,13 @@ class SdlDisplay {
   [[noreturn]] void CloseAndFail(const char* what);
   // Destroys the window and its renderer and texture; safe to call on a half-opened display.
   void Close();
+  // Copies the picture on screen into the texture.
+  void Upload();
 
   int pictureWidth_;
   int pictureHeight_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+  std::vector<TPixel> shown_;  // the picture on screen, black at first
 };
