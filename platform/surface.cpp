@@ -17,6 +17,36 @@
 #include <stb_image.h>
 #pragma GCC diagnostic pop
 
+namespace {
+
+uint32_t LittleEndian(const uint8_t* bytes, int count) {
+  uint32_t value = 0;
+  for (int i = count - 1; i >= 0; --i) value = (value << 8) | bytes[i];
+  return value;
+}
+
+// stb_image fills a cut-off BMP with black instead of failing, so an uncompressed BMP whose pixel
+// rows do not all fit in the file is refused here. Returns false for such a file.
+bool UncompressedBmpIsWhole(FILE* file) {
+  uint8_t header[34]{};
+  const size_t read = std::fread(header, 1, sizeof header, file);
+  std::fseek(file, 0, SEEK_END);
+  const long fileSize = std::ftell(file);
+  std::rewind(file);
+  if (read < sizeof header || header[0] != 'B' || header[1] != 'M') return true;
+  const uint32_t compression = LittleEndian(header + 30, 4);
+  if (compression != 0) return true;  // compressed or bit-field files are checked by the reader
+  const uint64_t pixelOffset = LittleEndian(header + 10, 4);
+  const uint64_t width = LittleEndian(header + 18, 4);
+  const auto height = static_cast<int32_t>(LittleEndian(header + 22, 4));
+  const uint64_t bitsPerPixel = LittleEndian(header + 28, 2);
+  const uint64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+  const uint64_t rows = static_cast<uint64_t>(height < 0 ? -static_cast<int64_t>(height) : height);
+  return pixelOffset + rowBytes * rows <= static_cast<uint64_t>(fileSize);
+}
+
+}  // namespace
+
 PictureSurface::PictureSurface(int width, int height)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, 0) {}
 
@@ -26,6 +56,10 @@ void PictureSurface::LoadFromFile(const std::string& path) {
   int channels = 0;
   FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) throw BitmapError(path + ": " + std::strerror(errno));
+  if (!UncompressedBmpIsWhole(file)) {
+    std::fclose(file);
+    throw BitmapError(path + ": not a readable bitmap (the file is cut short)");
+  }
   stbi_uc* rgb = stbi_load_from_file(file, &width, &height, &channels, 3);
   std::fclose(file);
   if (rgb == nullptr) {
@@ -77,13 +111,25 @@ void PictureSurface::BuildOpaqueRuns() const {
 
 bool PictureSurface::Clip(int& x, int& y, const PictureSurface& src, TRect& source) const {
   // The source rectangle first stays inside its own surface...
-  if (source.Left < 0) { x -= source.Left; source.Left = 0; }
-  if (source.Top < 0) { y -= source.Top; source.Top = 0; }
+  if (source.Left < 0) {
+    x -= source.Left;
+    source.Left = 0;
+  }
+  if (source.Top < 0) {
+    y -= source.Top;
+    source.Top = 0;
+  }
   source.Right = std::min(source.Right, src.width_);
   source.Bottom = std::min(source.Bottom, src.height_);
   // ...then the destination inside this one.
-  if (x < 0) { source.Left -= x; x = 0; }
-  if (y < 0) { source.Top -= y; y = 0; }
+  if (x < 0) {
+    source.Left -= x;
+    x = 0;
+  }
+  if (y < 0) {
+    source.Top -= y;
+    y = 0;
+  }
   source.Right = std::min(source.Right, source.Left + (width_ - x));
   source.Bottom = std::min(source.Bottom, source.Top + (height_ - y));
   return source.Right > source.Left && source.Bottom > source.Top;
@@ -113,8 +159,7 @@ void PictureSurface::CopyKeyed(int x, int y, const PictureSurface& src, TRect so
   });
 }
 
-void PictureSurface::AddBlend(int x, int y, const PictureSurface& src, TRect source,
-                              int strength) {
+void PictureSurface::AddBlend(int x, int y, const PictureSurface& src, TRect source, int strength) {
   strength = std::clamp(strength, 0, 255);
   if (strength == 0) return;
   const auto scale = [strength](unsigned channel) {

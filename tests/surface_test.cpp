@@ -211,11 +211,18 @@ TEST(LoadFromFile, ReadsABitmapIntoSixteenBitPixels) {
   EXPECT_EQ(sheet.At(1, 1), Rgb565(255, 255, 255));
 }
 
+std::vector<uint8_t> CutShort(std::vector<uint8_t> bytes, size_t dropped) {
+  bytes.resize(bytes.size() - dropped);
+  return bytes;
+}
+
 TEST(LoadFromFile, NamesTheFileThatCannotBeUsed) {
   const TempFile garbage("tarvolin-surface-garbage.bmp", {'B', 'M', 1, 2, 3, 'x', 'y'});
+  // a bitmap whose last pixel row is missing would otherwise load with black pixels
+  const TempFile cut("tarvolin-surface-cut.bmp", CutShort(TinyBitmap(), 3));
   const std::string missing =
       (std::filesystem::temp_directory_path() / "tarvolin-surface-missing.bmp").string();
-  for (const std::string& path : {garbage.Path(), missing}) {
+  for (const std::string& path : {garbage.Path(), cut.Path(), missing}) {
     SCOPED_TRACE(path);
     PictureSurface sheet;
     try {
