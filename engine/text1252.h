@@ -1,4 +1,5 @@
-// Game texts: Windows-1252 byte strings, written in the source as UTF-8 and converted when compiled.
+// Game texts: Windows-1252 byte strings, written in the source as UTF-8 and converted when
+// compiled.
 #pragma once
 
 #include <algorithm>
@@ -7,7 +8,8 @@
 #include <string_view>
 
 // A text literal converted from UTF-8 to Windows-1252 at compile time. Only the characters the
-// game uses outside ASCII are known (Ä Ö Ü ä ö ü ß and the euro sign); any other is a compile error.
+// game uses outside ASCII are known (Ä Ö Ü ä ö ü ß and the euro sign); any other is a compile
+// error.
 template <std::size_t N>
 struct Text1252 {
   char Bytes[N]{};
@@ -40,7 +42,13 @@ struct Text1252 {
  private:
   static consteval unsigned ToByte(unsigned code) {
     switch (code) {
-      case 0xC4: case 0xD6: case 0xDC: case 0xE4: case 0xF6: case 0xFC: case 0xDF:
+      case 0xC4:
+      case 0xD6:
+      case 0xDC:
+      case 0xE4:
+      case 0xF6:
+      case 0xFC:
+      case 0xDF:
         return code;
       case 0x20AC:
         return 0x80;
@@ -81,8 +89,8 @@ struct TShortString {
     char digits[24]{};
     int count = 0;
     const bool negative = value < 0;
-    std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value)
-                                       : static_cast<std::uint64_t>(value);
+    std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     do {
       digits[count++] = static_cast<char>('0' + magnitude % 10);
       magnitude /= 10;

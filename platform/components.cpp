@@ -25,6 +25,10 @@ TWave* WaveList::Find(std::string_view name) {
   return found == waves_.end() ? nullptr : &*found;
 }
 
-void SoundDevice::SetVolume(TWave& wave, int volume) { wave.Volume = std::clamp(volume, -10000, 0); }
+void SoundDevice::SetVolume(TWave& wave, int volume) {
+  wave.Volume = std::clamp(volume, -10000, 0);
+}
 
-void SoundDevice::SetPan(TWave& wave, int pan) { wave.Pan = std::clamp(pan, -10000, 10000); }
+void SoundDevice::SetPan(TWave& wave, int pan) {
+  wave.Pan = std::clamp(pan, -10000, 10000);
+}

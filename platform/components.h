@@ -72,8 +72,8 @@ struct TWave {
   std::string Name;
   int SampleRate = 0;
   std::vector<int16_t> Samples;
-  int Volume = 0;  // -10000 (silent) .. 0 (full)
-  int Pan = 0;     // -10000 (left) .. 10000 (right)
+  int Volume = 0;   // -10000 (silent) .. 0 (full)
+  int Pan = 0;      // -10000 (left) .. 10000 (right)
   int Handle = -1;  // the backend's own reference
 };
 

@@ -11,8 +11,21 @@ namespace {
 std::array<PictureSurface, AssetFileCount> Sheets;
 std::string ExecutableDir;
 
-enum : int { FontOne, FontSix, FontSeven, FontTwo, FontThree, FontFour, Floor, Layout, Buttons,
-             Fields, Shadows, Stones, Explosions };
+enum : int {
+  FontOne,
+  FontSix,
+  FontSeven,
+  FontTwo,
+  FontThree,
+  FontFour,
+  Floor,
+  Layout,
+  Buttons,
+  Fields,
+  Shadows,
+  Stones,
+  Explosions
+};
 
 }  // namespace
 
@@ -35,13 +48,20 @@ const std::array<TAssetFile, AssetFileCount> AssetFiles = {{
 PictureSurface* FontSheet(int font) {
   if (Sheets[FontOne].Empty()) return nullptr;
   switch (font) {
-    case 1: return &Sheets[FontOne];
-    case 2: return &Sheets[FontTwo];
-    case 3: return &Sheets[FontThree];
-    case 4: return &Sheets[FontFour];
-    case 6: return &Sheets[FontSix];
-    case 7: return &Sheets[FontSeven];
-    default: return nullptr;
+    case 1:
+      return &Sheets[FontOne];
+    case 2:
+      return &Sheets[FontTwo];
+    case 3:
+      return &Sheets[FontThree];
+    case 4:
+      return &Sheets[FontFour];
+    case 6:
+      return &Sheets[FontSix];
+    case 7:
+      return &Sheets[FontSeven];
+    default:
+      return nullptr;
   }
 }
 
@@ -67,7 +87,8 @@ std::string FindResource(std::string_view relativePath) {
   namespace fs = std::filesystem;
   const fs::path relative(relativePath);
   std::error_code error;
-  for (const fs::path& base : {fs::path("."), fs::path(ExecutableDir), fs::path(TARVOLIN_DATA_DIR)}) {
+  for (const fs::path& base :
+       {fs::path("."), fs::path(ExecutableDir), fs::path(TARVOLIN_DATA_DIR)}) {
     if (base.empty()) continue;
     const fs::path candidate = base / relative;
     if (fs::exists(candidate, error)) return candidate.lexically_normal().string();

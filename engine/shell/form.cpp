@@ -23,8 +23,7 @@
 #include "engine/world/pool.h"
 #include "engine/world/update.h"
 
-TForm1::TForm1(PlatformBackend& backend)
-    : DXDraw1(backend), DXSound1(backend), backend_(backend) {
+TForm1::TForm1(PlatformBackend& backend) : DXDraw1(backend), DXSound1(backend), backend_(backend) {
   Form1 = this;
   BuildWaves(DXWaveList1);
 }

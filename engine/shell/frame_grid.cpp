@@ -32,8 +32,7 @@ TPieceRect FrameRect(int16_t kind, int16_t subKind, int16_t frame, int16_t pictu
     case KindLayout:
       return LayoutPiece(picture);
     case KindButton:  // one column, three frames of 48 per picture of 144
-      return rect(0, (picture - 1) * 144 + (frame - 1) * 48, 64,
-                  (picture - 1) * 144 + frame * 48);
+      return rect(0, (picture - 1) * 144 + (frame - 1) * 48, 64, (picture - 1) * 144 + frame * 48);
     case KindBoard:
       if (subKind == SubKindField) return rect(0, (picture - 1) * 26, 28, picture * 26);
       if (subKind == SubKindShadow) return rect(0, (frame - 1) * 27, 27, frame * 27);

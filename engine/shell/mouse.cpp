@@ -22,4 +22,6 @@ void TForm1::DXDraw1MouseMove(TShiftState /*shift*/, int x, int y) {
   MouseY = y;
 }
 
-void TForm1::DXDraw1Click() { Clicked = 1; }
+void TForm1::DXDraw1Click() {
+  Clicked = 1;
+}

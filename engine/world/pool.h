@@ -13,7 +13,11 @@ enum : int16_t { SubKindField = 1, SubKindShadow = 2, SubKindStone = 3 };
 
 // Directions of the neighbour links.
 enum : int {
-  DirBelow = 1, DirBelowLeft = 2, DirAboveLeft = 3, DirAbove = 4, DirAboveRight = 5,
+  DirBelow = 1,
+  DirBelowLeft = 2,
+  DirAboveLeft = 3,
+  DirAbove = 4,
+  DirAboveRight = 5,
   DirBelowRight = 6
 };
 
@@ -48,8 +52,8 @@ struct TObjectPool {
 inline TObjectPool Pool;
 
 // Allocation state.
-inline int32_t NextStatic = 0;    // last slot filled by static construction
-inline int32_t StaticCount = 0;   // dynamic allocation never goes at or below this slot
+inline int32_t NextStatic = 0;              // last slot filled by static construction
+inline int32_t StaticCount = 0;             // dynamic allocation never goes at or below this slot
 inline int32_t AllocCursor = PoolCapacity;  // downward cursor, reset to 900 every tick
 
 // Frees slot id (1..900; anything else is ignored). Kind, SubKind, Layer and the geometry keep
@@ -64,4 +68,6 @@ int16_t SpawnStone(int x, int y, int colour);
 int16_t SpawnExplosion(int x, int y, int colour);
 
 // True when id names a slot in use.
-inline bool IsLive(int id) { return id >= 1 && id <= PoolCapacity && Pool.Active[id] >= 1; }
+inline bool IsLive(int id) {
+  return id >= 1 && id <= PoolCapacity && Pool.Active[id] >= 1;
+}
