@@ -189,14 +189,14 @@ class TempFile {
 // A 2 x 2 bitmap of 24 bits: red, green on top; blue, white below. Rows are stored bottom up,
 // blue green red, each padded to 4 bytes.
 std::vector<uint8_t> TinyBitmap() {
-  std::vector<uint8_t> bmp = {'B', 'M', 70, 0, 0, 0,  0, 0, 0, 0,    54,   0, 0, 0,  // file header
-                              40,  0,   0,  0, 2, 0,  0, 0, 2, 0,    0,    0, 1, 0,    24,
-                              0,   0,   0,  0, 0, 16, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B,
-                              0,   0,   0,  0, 0, 0,  0, 0, 0, 0};
-  const uint8_t rows[] = {255, 0, 0,   255, 255, 255, 0, 0,   // bottom: blue, white
-                          0,   0, 255, 0,   255, 0,   0, 0};  // top: red, green
-  bmp.insert(bmp.end(), std::begin(rows), std::end(rows));
-  return bmp;
+  return {
+      'B', 'M', 70,  0,   0,    0,    0, 0, 0,    0,    54, 0, 0, 0,  // file header
+      40,  0,   0,   0,   2,    0,    0, 0, 2,    0,    0,  0, 1, 0, 24, 0, 0, 0, 0, 0,  // info
+                                                                                         // header
+      16,  0,   0,   0,   0x13, 0x0B, 0, 0, 0x13, 0x0B, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, 255,
+      0,   0,   255, 255, 255,  0,    0,     // bottom row: blue, white
+      0,   0,   255, 0,   255,  0,    0, 0,  // top row: red, green
+  };
 }
 
 TEST(LoadFromFile, ReadsABitmapIntoSixteenBitPixels) {
