@@ -189,14 +189,15 @@ class TempFile {
 // A 2 x 2 bitmap of 24 bits: red, green on top; blue, white below. Rows are stored bottom up,
 // blue green red, each padded to 4 bytes.
 std::vector<uint8_t> TinyBitmap() {
+  // clang-format off
   return {
-      'B', 'M', 70,  0,   0,    0,    0, 0, 0,    0,    54, 0, 0, 0,  // file header
-      40,  0,   0,   0,   2,    0,    0, 0, 2,    0,    0,  0, 1, 0, 24, 0, 0, 0, 0, 0,  // info
-                                                                                         // header
-      16,  0,   0,   0,   0x13, 0x0B, 0, 0, 0x13, 0x0B, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, 255,
-      0,   0,   255, 255, 255,  0,    0,     // bottom row: blue, white
-      0,   0,   255, 0,   255,  0,    0, 0,  // top row: red, green
+      'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                          // file header
+      40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,           // info header
+      16, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+      255, 0, 0, 255, 255, 255, 0, 0,                                          // bottom: blue, white
+      0, 0, 255, 0, 255, 0, 0, 0,                                              // top: red, green
   };
+  // clang-format on
 }
 
 TEST(LoadFromFile, ReadsABitmapIntoSixteenBitPixels) {
