@@ -9,13 +9,7 @@
 #define STBI_ONLY_BMP
 #define STBI_ONLY_PNG
 #define STBI_NO_SIMD
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wconversion"
-#pragma GCC diagnostic ignored "-Wsign-conversion"
-#pragma GCC diagnostic ignored "-Wshadow"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#include <stb_image.h>
-#pragma GCC diagnostic pop
+#include "platform/stb.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // The headless runner, run as its own program on scripts in a scratch folder: exit codes and
 // messages, the state file read back as JSON, the frames read back as PNG, and the bot.
 #include <gtest/gtest.h>
-#include <stb_image.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +14,8 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "platform/stb.h"
 
 namespace {
 
